@@ -1,0 +1,3 @@
+// Precompiled for every unit: the Qt headers all windows use.
+#pragma once
+#include <QtWidgets>
