@@ -19,6 +19,8 @@ public:
     FRMVELSARINO() : CalcWindow("FRMVELSARINO", "VELSARINO    -   TONDELLA")
     {
         buildMenuBar(menuBar(), this);
+        // Ten entries share the width of the window: keep them close together.
+        menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 4px; }");
         setBackground(":/assets/crystal_radio.svg");
 
         setFontStyle(lbltitolo, 20, true, "DejaVu Serif");

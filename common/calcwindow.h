@@ -38,6 +38,8 @@ public:
     // sizes of the calculators are given.
     void setSizeTwips(int width, int height);
     void moveTwips(int left, int top);
+    // A control inside its container, in twips.
+    static void moveTwips(QWidget* control, int left, int top) { ::moveTwips(control, left, top); }
     void setGeometryTwips(int left, int top, int width, int height);
     int widthTwips() const;
     int heightTwips() const;
