@@ -1,7 +1,6 @@
 #include "toroids.h"
 
 #include "controls.h"
-#include "numbers.h"
 
 #include <algorithm>
 
@@ -274,11 +273,10 @@ QString toroidDimensions(int position)
 
 QString toroidColourRow(int position)
 {
-    // The colour row begins with the mix as the list shows it, blank included.
-    const QString mixText = toroidListText(cores[position]).right(2);
-    const Real mix = readNumber(mixText);
-    const auto row = std::find_if(std::begin(mixes), std::end(mixes), [&](const ToroidMix& m) { return Real(m.mix) == mix; });
-    return mixText + (row != std::end(mixes) ? QString::fromLatin1(row->colours) : QString());
+    // The row begins with the mix as the list shows it, the blank of a one-digit mix included.
+    const ToroidCore& core = cores[position];
+    const auto row = std::find_if(std::begin(mixes), std::end(mixes), [&](const ToroidMix& m) { return m.mix == core.mix; });
+    return toroidListText(core).right(2) + (row != std::end(mixes) ? QString::fromLatin1(row->colours) : QString());
 }
 
 ToroidDisplay::ToroidDisplay(Combo* list, Frame* colourFrame, Label* header, Label* colourRow, Label* dimensions,

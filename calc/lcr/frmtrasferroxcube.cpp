@@ -84,7 +84,7 @@ private:
             warn(missingData, txtf);
             return;
         }
-        // Above 3 MHz ordinary ferrite loses too much; below 0.1 MHz the turns grow unreasonable.
+        // Ordinary ferrite is too lossy above 3 MHz, and below 0.1 MHz the windings outgrow a rod.
         if (f < 0.1 || f > 3) {
             warn("FREQUENZA NON COMPATIBILE", txtf, noticeTitle);
             return;
