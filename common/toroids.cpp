@@ -288,8 +288,10 @@ ToroidDisplay::ToroidDisplay(Combo* list, Frame* colourFrame, Label* header, Lab
     // Typing into the list is allowed but chooses nothing: no completion to an entry, and no choice
     // of the entry whose text was typed when the typing ends (Qt's own habit), so the stored AL and
     // the colour frame always belong to a core chosen from the list.
-    list_->setCompleter(nullptr);
-    QObject::disconnect(list_->lineEdit(), &QLineEdit::editingFinished, list_, nullptr);
+    if (list_->lineEdit()) {
+        list_->setCompleter(nullptr);
+        QObject::disconnect(list_->lineEdit(), &QLineEdit::editingFinished, list_, nullptr);
+    }
 }
 
 void ToroidDisplay::fill()
