@@ -98,7 +98,7 @@ private:
     Label* Label1 = label("Label1",
                           "Le bobine calcolate sono a un solo strato, non schermate e senza nucleo. Il Q più "
                           "elevato si ottiene con un rapporto lunghezza/diametro di circa 2. I valori sono teorici "
-                          "e si discostano sempre più da quelli reali al crescere della frequenza, specialmente "
+                          "e si discostano sempre più da quelli reali al crescere della frequenza, soprattutto "
                           "oltre i 30/40 MHz.",
                           {240, 3960, 7080, 780});
     Label* Label2 = label("Label2",

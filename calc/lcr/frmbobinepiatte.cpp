@@ -6,10 +6,8 @@
 #include "common/registry.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 const QString micro = QString(QChar(0x00B5));
@@ -62,10 +60,12 @@ QPolygon spiralCorners()
 
 void arrowHead(QPainter& p, QPointF tip, QPointF from)
 {
-    const QPointF along = (tip - from) / std::hypot(tip.x() - from.x(), tip.y() - from.y());
-    const QPointF across(-along.y(), along.x());
-    const QPointF base = tip - along * 90;
-    p.drawPolygon(QPolygonF({tip, base + across * 36, base - across * 36}));
+    QLineF back(tip, from);
+    back.setLength(90);
+    QLineF across = back.normalVector();
+    across.setLength(36);
+    const QPointF side = across.p2() - across.p1();
+    p.drawPolygon(QPolygonF({tip, back.p2() + side, back.p2() - side}));
 }
 
 // A dimension line with an arrow at each end.
