@@ -68,7 +68,7 @@ private:
         } else {
             // X is the number of turns. The inductance is single precision, rounded to two
             // decimals through its text.
-            Single Lh = D * X * X / ((0.45 + Lc / D) * 1010);
+            Single Lh = D * (X * X) / ((0.45 + Lc / D) * 1010);
             Lh = readLocaleNumber(formatFixed(Lh, 2));
             lbloutput->setText(micro + "Henry :   " + formatGeneral(Lh));
             const Real wire = floorNumber(X * (3.14 * (D / 10)));
