@@ -63,7 +63,7 @@ private:
                           "NOTA L'INDUTTANZA,  SI CALCOLA IL VALORE MASSIMO E MINIMO CHE DEVE ASSUMERE UN "
                           "CONDENSATORE VARIABILE PER OTTENERE LA RISONANZA DI UN CIRCUITO L - C  IN UN "
                           "INTERVALLO DI FREQUENZE.",
-                          {240, 840, 7800, 540});
+                          {240, 840, 7800, 600});
     Label* Label3 = label("Label3", "FREQUENZA MINIMA in MHz", {240, 1620, 3000, 285});
     TextBox* txtfmin = textBox("txtfmin", {3360, 1560, 1800, 345});
     Label* Label4 = label("Label4", "FREQUENZA MASSIMA in MHz", {240, 2100, 3000, 285});
