@@ -93,7 +93,7 @@ private:
     Picture* Picture2 = picture("Picture2", ":/assets/rete_l_lserie.svg", {4680, 1800, 4200, 1950});
     Label* Label7 = label("Label7", "Input", {180, 983, 780, 285}, Picture2);
     Label* lblL2 = label("lblL2", "L", {675, 45, 1800, 285}, Picture2);
-    Label* lblC2 = label("lblC2", "C", {1020, 983, 1440, 285}, Picture2);
+    Label* lblC2 = label("lblC2", "C", {960, 983, 1410, 285}, Picture2);
     Label* Label8 = label("Label8", "Output", {2940, 983, 1020, 285}, Picture2);
 
     Label* Label4 = label("Label4",
