@@ -18,6 +18,7 @@ public:
     frmdB() : CalcWindow("frmdB", "CONVERSIONI TRA DECIBEL E VARIAZIONI DI SEGNALE")
     {
         setSizeTwips(7890, 4900);
+        setLargestSizeTwips(7890, 6700);
         txtinput1->setToolTip("inserire i dati e cliccare \"Calcola\"");
         txtinput2->setToolTip("inserire i dati e cliccare \"Calcola\"");
         txtvoltesempio->setToolTip("IL CALCOLO E'  INDIPENDENTE DALL'UNITA' DI MISURA");

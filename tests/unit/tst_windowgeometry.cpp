@@ -1,5 +1,5 @@
 // Windows whose size and place change while they are used: the decibel window grows to uncover its
-// worked example and shrinks back on every option.
+// worked example and shrinks back on every option, to the largest size it declares.
 
 #include "app/startup.h"
 #include "common/calcwindow.h"
@@ -108,6 +108,39 @@ private slots:
             else
                 QVERIFY2(inClient.top() >= window->client()->height(), name);
         }
+    }
+
+    // The largest size a window declares is the size it grows to; a window that declares none
+    // reports its present client area.
+    void largestClientArea_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("growingSteps");
+        QTest::addColumn<bool>("grows");
+
+        QTest::newRow("declared: the decibel window, grown by a gain")
+            << QStringLiteral("frmdB") << QStringList{"txtinput1=20", "cmdcalcola"} << true;
+        QTest::newRow("declared: the decibel window, grown by a refused gain")
+            << QStringLiteral("frmdB") << QStringList{"txtinput1=90", "cmdcalcola"} << true;
+        QTest::newRow("not declared: Ohm's law") << QStringLiteral("frmleggediohm") << QStringList{} << false;
+    }
+
+    void largestClientArea()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, growingSteps);
+        QFETCH(bool, grows);
+
+        CalcWindow* window = manager.open(form, ShowAs::Modal, manager.mainWindow());
+        settle();
+        QVERIFY(window);
+        const QSize largest = window->largestClientSize();
+        QCOMPARE(largest.height() > window->client()->height(), grows);
+        QCOMPARE(largest.width(), window->client()->width());
+        run(window, growingSteps);
+        messages->clear();
+        QCOMPARE(window->client()->size(), largest);
+        QCOMPARE(window->largestClientSize(), largest);
     }
 };
 
