@@ -47,7 +47,9 @@ private:
                 X = 1;
                 warn(negativeValues, txtin);
             }
-            Q = toSingle(roundFixed(20 * log(X) / log(Real(10)), 2));
+            Q = 20 * log(X) / log(Real(10));
+            // Rounded as the single-precision value reads, to its 7 digits: 11.81 µV gives 21,45.
+            Q = readLocaleNumber(formatFixed(Q, 2));
             lblout->setText(formatGeneral(Q));
         } else if (X > 120) {
             warn("dBmicroV max = 120", txtin);
