@@ -80,7 +80,7 @@ private:
         lblcapacità->setText("LA CAPACITA' DEL CONDENSATORE E' CIRCA : " + formatGeneral(C) + "  pF");
     }
 
-    Real epsilon;
+    Real epsilon; // relative permittivity of the dielectric chosen
 
     // The dielectric comes first in the tab order, so the window opens with air chosen.
     Frame* frame1 = frame("frame1", "DIELETTRICO", {240, 840, 3240, 2160});

@@ -220,11 +220,11 @@ void chargingCircuit(QPainter& p, Reactive part)
 {
     p.fillRect(QRectF(0, 0, circuitWidth, circuitHeight), Qt::white);
     begin(p);
-    constexpr double top = 420, bottom = 1500, left = 1380, right = 4080;
+    constexpr double top = 420, bottom = 1500, left = 1380, right = 3780;
     battery(p, {left, top}, {left, bottom});
-    openSwitch(p, {left, top}, {2100, top});
-    resistor(p, {2100, top}, {3900, top});
-    wire(p, {{3900, top}, {right, top}});
+    openSwitch(p, {left, top}, {2040, top});
+    resistor(p, {2040, top}, {3600, top});
+    wire(p, {{3600, top}, {right, top}});
     if (part == Reactive::Capacitor)
         capacitor(p, {right, top}, {right, bottom});
     else

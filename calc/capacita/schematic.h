@@ -47,8 +47,8 @@ void chargingCircuit(QPainter& p, Reactive part);
 // Its size, and where its value labels stand, in twips of the drawing.
 inline constexpr int circuitWidth = 5400;
 inline constexpr int circuitHeight = 1860;
-inline constexpr Twips resistorLabel{2025, 75, 1950, 255};
-inline constexpr Twips reactiveLabel{4350, 830, 1020, 255};
+inline constexpr Twips resistorLabel{1860, 75, 1920, 255};
+inline constexpr Twips reactiveLabel{4020, 830, 1350, 255};
 inline constexpr Twips supplyLabel{30, 830, 1050, 255};
 
 } // namespace schematic

@@ -17,11 +17,11 @@ TimeConstantWindow::TimeConstantWindow(const TimeConstantTexts& texts)
                        {1, QString(), {3600, 1545, 1620, 255}},
                        {2, QString(), {3600, 2085, 1620, 255}}})),
       lblumisura(labels("lblumisura",
-                        {{0, QString(), {7080, 1005, 1260, 255}},
-                         {1, QString(), {7080, 1545, 1260, 255}},
-                         {2, QString(), {7080, 2085, 1260, 255}}})),
-      txtinput1(textBox("txtinput1", {5280, 960, 1740, 330})),
-      txtinput2(textBox("txtinput2", {5280, 1500, 1740, 330})),
+                        {{0, QString(), {7200, 1005, 1260, 255}},
+                         {1, QString(), {7200, 1545, 1260, 255}},
+                         {2, QString(), {7200, 2085, 1260, 255}}})),
+      txtinput1(textBox("txtinput1", {5280, 960, 1860, 330})),
+      txtinput2(textBox("txtinput2", {5280, 1500, 1860, 330})),
       Picture1(drawing("Picture1", {240, 2580, schematic::circuitWidth, schematic::circuitHeight},
                        [part = texts.part](QPainter& p) { schematic::chargingCircuit(p, part); })),
       lblr(label("lblr", QString(), schematic::resistorLabel, Picture1)),
@@ -30,7 +30,7 @@ TimeConstantWindow::TimeConstantWindow(const TimeConstantTexts& texts)
       cmdesci(closeButton("cmdesci", "ESCI", {5880, 3660, 2400, 480}))
 {
     setSizeTwips(8640, 5040);
-    label(lblinput, 3, QString(), {5280, 2040, 1740, 330});
+    label(lblinput, 3, QString(), {5280, 2040, 1860, 330});
     showAsResult(lblinput(3));
     setFontStyle(Label1, 8.5, true);
     for (int i : {0, 1, 2})
