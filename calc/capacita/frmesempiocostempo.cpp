@@ -38,8 +38,8 @@ private:
         }
         if (E * t * R * C < 0)
             return;
-        // Microseconds over ohm times microfarad: the time in time constants. The base is 2.71, as
-        // this program has always charged its capacitors.
+        // Microseconds over ohm times microfarad: the time counted in time constants. 2.71 stands for e
+        // as it always has in this window, so the voltages match those users have noted down.
         const Real x = -t / (C * R);
         const Real Vc = (1 - pow(2.71, x)) * E;
         lbloutput->setText("LA TENSIONE AI CAPI DEL CONDENSATORE E'  " + formatFixed(Vc, 4) + "  VOLT");
