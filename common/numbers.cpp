@@ -392,6 +392,8 @@ QString formatGeneralInteger(std::int64_t v) { return QString::fromStdString(std
 
 Real roundFixed(Real v, int n) { return readLocaleNumber(formatFixed(v, n)); }
 Real roundPattern(Real v, const QString& picture) { return readLocaleNumber(formatPattern(v, picture)); }
+Real roundFixed(Single v, int n) { return readLocaleNumber(formatFixed(v, n)); }
+Real roundPattern(Single v, const QString& picture) { return readLocaleNumber(formatPattern(v, picture)); }
 
 bool looksNonFinite(const QString& text)
 {

@@ -52,6 +52,11 @@ template <std::integral I> QString formatGeneral(I v) { return formatGeneralInte
 // The rounding idiom: format a value, read the text back.
 Real roundFixed(Real v, int n);                       // readLocaleNumber(formatFixed(v, n))
 Real roundPattern(Real v, const QString& picture);    // readLocaleNumber(formatPattern(v, picture))
+// The same for a value held in single precision: the text has its 7 significant digits, so 0.45
+// stored as a float (0.449999988...) rounds to 0.5 as the user reads it. Store the result in a
+// Single to keep it in single precision.
+Real roundFixed(Single v, int n);
+Real roundPattern(Single v, const QString& picture);
 
 // True when a text shows a non-finite number in any spelling (nan, inf, 1.#INF and the like).
 bool looksNonFinite(const QString& text);
