@@ -1,6 +1,6 @@
 // The voltage across a capacitor charging through a resistor, a given time after switching on.
 
-#include "schematic.h"
+#include "chargingcircuit.h"
 
 #include "common/calcwindow.h"
 #include "common/numbers.h"

@@ -1,6 +1,6 @@
 // The reservoir capacitor after a bridge rectifier, for a chosen ripple percentage.
 
-#include "schematic.h"
+#include "common/schematic.h"
 
 #include "common/calcwindow.h"
 #include "common/numbers.h"

@@ -3,7 +3,7 @@
 // resistance, reactive part and time, the third, with the circuit drawn beside it. Each window gives
 // its texts and its formulas.
 
-#include "schematic.h"
+#include "chargingcircuit.h"
 
 #include "common/calcwindow.h"
 #include "common/real.h"

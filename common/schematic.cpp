@@ -1,6 +1,6 @@
 #include "schematic.h"
 
-#include "common/controls.h"
+#include "controls.h"
 
 #include <QApplication>
 #include <QLineF>
@@ -214,22 +214,6 @@ void text(QPainter& p, const QRectF& box, int alignment, const QString& caption,
     p.setFont(f);
     p.drawText(box, alignment, caption);
     p.restore();
-}
-
-void chargingCircuit(QPainter& p, Reactive part)
-{
-    p.fillRect(QRectF(0, 0, circuitWidth, circuitHeight), Qt::white);
-    begin(p);
-    constexpr double top = 420, bottom = 1500, left = 1380, right = 3780;
-    battery(p, {left, top}, {left, bottom});
-    openSwitch(p, {left, top}, {2040, top});
-    resistor(p, {2040, top}, {3600, top});
-    wire(p, {{3600, top}, {right, top}});
-    if (part == Reactive::Capacitor)
-        capacitor(p, {right, top}, {right, bottom});
-    else
-        inductor(p, {right, top}, {right, bottom});
-    wire(p, {{left, bottom}, {right, bottom}});
 }
 
 } // namespace schematic

@@ -1,6 +1,6 @@
 #pragma once
-// Circuit symbols for the diagrams of the capacitor and time-constant windows, drawn with a
-// Drawing's painter in twips. Each symbol spans the two points it is given, so a diagram reads as
+// Circuit symbols for the diagrams of the calculator windows, drawn with a Drawing's painter in
+// twips. Each symbol spans the two points it is given, so a diagram reads as
 // a list of parts and wires, as on the back of an envelope.
 
 #include "common/controls.h"
@@ -39,16 +39,5 @@ void acSource(QPainter& p, QPointF a, QPointF b);
 
 // A caption painted on the diagram, in the window's own type.
 void text(QPainter& p, const QRectF& box, int alignment, const QString& caption, bool bold = true);
-
-// The charging circuit of the time-constant windows: a battery, a switch, the resistor along the
-// top wire and the capacitor or the inductor down the right-hand side.
-enum class Reactive { Capacitor, Inductor };
-void chargingCircuit(QPainter& p, Reactive part);
-// Its size, and where its value labels stand, in twips of the drawing.
-inline constexpr int circuitWidth = 5400;
-inline constexpr int circuitHeight = 1860;
-inline constexpr Twips resistorLabel{1860, 75, 1920, 255};
-inline constexpr Twips reactiveLabel{4020, 830, 1350, 255};
-inline constexpr Twips supplyLabel{30, 830, 1050, 255};
 
 } // namespace schematic
