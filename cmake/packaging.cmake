@@ -54,8 +54,8 @@ foreach(size IN LISTS VELSARINO_ICON_SIZES)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# Manual pages and the Debian changelog go in compressed, without name or time stamp, as Debian
-# wants them.
+# Manual pages (stamped with the version) and the Debian changelog go in compressed, without name or
+# time stamp, as Debian wants them.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 set(velsarino_gzipped)
 function(velsarino_gzip source output)
@@ -69,8 +69,10 @@ function(velsarino_gzip source output)
   set(velsarino_gzipped ${velsarino_gzipped} ${output} PARENT_SCOPE)
 endfunction()
 set(velsarino_doc ${PROJECT_BINARY_DIR}/doc)
-velsarino_gzip(${velsarino_packaging}/velsarino.1 ${velsarino_doc}/man/velsarino.1.gz)
-velsarino_gzip(${velsarino_packaging}/it/velsarino.1 ${velsarino_doc}/man/it/velsarino.1.gz)
+configure_file(${velsarino_packaging}/velsarino.1.in ${velsarino_doc}/velsarino.1 @ONLY)
+configure_file(${velsarino_packaging}/it/velsarino.1.in ${velsarino_doc}/it/velsarino.1 @ONLY)
+velsarino_gzip(${velsarino_doc}/velsarino.1 ${velsarino_doc}/man/velsarino.1.gz)
+velsarino_gzip(${velsarino_doc}/it/velsarino.1 ${velsarino_doc}/man/it/velsarino.1.gz)
 velsarino_gzip(${velsarino_packaging}/changelog ${velsarino_doc}/changelog.gz)
 add_custom_target(velsarino-data ALL DEPENDS ${velsarino_icon_pngs} ${velsarino_gzipped})
 
