@@ -74,6 +74,19 @@ int CalcWindow::heightTwips() const { return twips(height() + frameHeightPixels)
 int CalcWindow::leftTwips() const { return twips(x()); }
 int CalcWindow::topTwips() const { return twips(y()); }
 
+void CalcWindow::setLargestSizeTwips(int width, int height)
+{
+    largestSize_ = QSize(pixels(width) - frameWidthPixels, pixels(height) - frameHeightPixels);
+}
+
+QSize CalcWindow::largestClientSize() const
+{
+    if (!largestSize_.isValid())
+        return client_->size();
+    // Whatever the window holds besides the client area keeps its size as the window grows.
+    return largestSize_ - (size() - client_->size());
+}
+
 void CalcWindow::setBackground(const QString& resource) { static_cast<ClientArea*>(client_)->setBackground(resource); }
 
 // ---------------------------------------------------------------------------------------------

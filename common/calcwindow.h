@@ -45,6 +45,12 @@ public:
     int heightTwips() const;
     int leftTwips() const;
     int topTwips() const;
+    // A window that grows while in use, to uncover a section below its bottom edge, declares the
+    // largest size it takes (frame included, as above); the layout check measures that section
+    // against it.
+    void setLargestSizeTwips(int width, int height);
+    // The client area at that size, in pixels; the present client area when none was declared.
+    QSize largestClientSize() const;
 
     // The area the controls stand in.
     QWidget* client() const { return client_; }
@@ -116,6 +122,7 @@ private:
 
     QString formName_;
     QWidget* client_;
+    QSize largestSize_; // invalid until declared
     std::vector<std::unique_ptr<OptionGroup>> optionGroups_;
     std::vector<std::unique_ptr<ControlArray<Label>>> labelArrays_;
     std::vector<std::unique_ptr<ControlArray<TextBox>>> textBoxArrays_;
