@@ -12,11 +12,12 @@ case "$mode" in
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
-# What the build needs, as Debian packages. The tests also need what checks the Debian package.
+# What the build needs, as Debian packages, with what `cpack -G DEB` uses to compute the package's
+# dependencies (dpkg-dev, file). The tests also need what checks the Debian package.
 packages=(g++ make cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
-          libgl-dev fonts-liberation2 fonts-dejavu-core)
+          libgl-dev fonts-liberation2 fonts-dejavu-core dpkg-dev file)
 if [ "$mode" = test ]; then
-  packages+=(dpkg-dev file lintian desktop-file-utils appstream xauth)
+  packages+=(lintian desktop-file-utils appstream xauth)
 fi
 
 missing=()
