@@ -1,24 +1,22 @@
 // A broadband transformer on an iron-powder toroid that matches an antenna to its cable: the turns
 // on the antenna side and, interleaved with them, the turns on the cable side.
 
-#include "common/calcwindow.h"
+#include "toroidwindow.h"
+
 #include "common/numbers.h"
 #include "common/registry.h"
 #include "common/toroids.h"
 
 #include <array>
 
-class frmadattatoritoroidali : public CalcWindow {
+class frmadattatoritoroidali : public ToroidWindow {
 public:
     frmadattatoritoroidali()
-        : CalcWindow("frmadattatoritoroidali", " ADATTATORI  D'IMPEDENZA A NUCLEI TOROIDALI  PER ANTENNE")
+        : ToroidWindow("frmadattatoritoroidali", " ADATTATORI  D'IMPEDENZA A NUCLEI TOROIDALI  PER ANTENNE",
+                       "CLICCARE SUL TOROIDE SELEZIONATO")
     {
         setSizeTwips(9480, 6480);
-        setForeColor(lblhelp1, Qt::red);
         setForeColor(lblpunto, Qt::red);
-        setFontStyle(lbldimensioni, 8.5, true);
-        Line1->setFrameShape(QFrame::HLine);
-        Line1->setFrameShadow(QFrame::Sunken);
         for (TextBox* t : {txtfrequenza, txtimpantenna, txtimpcavo})
             t->setToolTip("SEPARARE I DECIMALI CON IL PUNTO");
         Frame1->hide();
@@ -76,17 +74,10 @@ private:
         lblspiresecondario->setText("INTERCALATE CON " + formatFixed(Ns, 1) + " SPIRE VERSO IL CAVO");
     }
 
-    Combo* cmbnucleo = combo("cmbnucleo", {360, 300, 2520, 330}, nullptr, true);
-    Label* lblhelp1 = label("lblhelp1", "CLICCARE SUL TOROIDE SELEZIONATO", {3120, 345, 5400, 255});
     Label* lblhelp = label("lblhelp",
                            "SELEZIONARE UN TOROIDE IDONEO PER FREQUENZA E DIMENSIONI PER USO RADIANTISTICO SONO "
                            "CONSIGLIATE LE MISCELE : 2 - 6 - 12",
                            {360, 840, 8760, 510});
-    Label* lbldimensioni = label("lbldimensioni", QString(), {360, 840, 8760, 255});
-    Frame* Frame1 = frame("Frame1", " CODICE COLORI IN BASE ALLA MISCELA ", {360, 1260, 8760, 1140});
-    Label* lblcolor = label("lblcolor", QString(), {180, 330, 8400, 255}, Frame1);
-    Label* Line1 = label("Line1", QString(), {180, 630, 8400, 30}, Frame1);
-    Label* lblcolore = label("lblcolore", QString(), {180, 750, 8400, 255}, Frame1);
     Label* Label1 = label("Label1", "FREQUENZA DI LAVORO DELL'ANTENNA in MHz", {360, 2685, 4200, 255});
     TextBox* txtfrequenza = textBox("txtfrequenza", {4680, 2640, 1500, 330});
     Label* Label2 = label("Label2", "IMPEDENZA DELL'ANTENNA in OHM", {360, 3135, 4200, 255});

@@ -1,23 +1,20 @@
 // The iron-powder toroid catalogue: the colour code and size of each core, and the turns that give
 // an inductance on the chosen one.
 
-#include "common/calcwindow.h"
+#include "toroidwindow.h"
+
 #include "common/numbers.h"
 #include "common/registry.h"
 #include "common/toroids.h"
 
 #include <array>
 
-class frmamidon : public CalcWindow {
+class frmamidon : public ToroidWindow {
 public:
-    frmamidon() : CalcWindow("frmamidon", "NUCLEI TOROIDALI IN POLVERE DI FERRO   SERIE T")
+    frmamidon() : ToroidWindow("frmamidon", "NUCLEI TOROIDALI IN POLVERE DI FERRO   SERIE T", "SELEZIONARE IL TOROIDE")
     {
         setSizeTwips(9480, 5700);
-        setForeColor(lblhelp1, Qt::red);
         setForeColor(lblpunto, Qt::red);
-        setFontStyle(lbldimensioni, 8.5, true);
-        Line1->setFrameShape(QFrame::HLine);
-        Line1->setFrameShadow(QFrame::Sunken);
         txtinduttanza->setToolTip("INDUTTANZA IN microHENRY");
         Frame1->hide();
         for (QWidget* w : turnsControls())
@@ -53,13 +50,6 @@ private:
         lblspire->setText("OCCORRONO " + formatFixed(N, 1) + " SPIRE");
     }
 
-    Combo* cmbnucleo = combo("cmbnucleo", {360, 300, 2520, 330}, nullptr, true);
-    Label* lblhelp1 = label("lblhelp1", "SELEZIONARE IL TOROIDE", {3120, 345, 4200, 255});
-    Label* lbldimensioni = label("lbldimensioni", QString(), {360, 840, 8760, 255});
-    Frame* Frame1 = frame("Frame1", " CODICE COLORI IN BASE ALLA MISCELA ", {360, 1260, 8760, 1140});
-    Label* lblcolor = label("lblcolor", QString(), {180, 330, 8400, 255}, Frame1);
-    Label* Line1 = label("Line1", QString(), {180, 630, 8400, 30}, Frame1);
-    Label* lblcolore = label("lblcolore", QString(), {180, 750, 8400, 255}, Frame1);
     Label* lblhelp2 = label("lblhelp2",
                             "PER TROVARE IL NUMERO DELLE SPIRE INSERIRE IL VALORE DELL'INDUTTANZA IN microHENRY. IL "
                             "RISULTATO E' TEORICO IN QUANTO LA PIU' O MENO OMOGENEA DISTRIBUZIONE DELLE SPIRE MODIFICA  "

@@ -1,7 +1,8 @@
 // A tuned circuit whose coil is wound on an iron-powder toroid: from two of inductance, capacitance
 // and frequency the third, and the turns that give the inductance on the chosen core.
 
-#include "common/calcwindow.h"
+#include "toroidwindow.h"
+
 #include "common/numbers.h"
 #include "common/registry.h"
 #include "common/toroids.h"
@@ -30,16 +31,12 @@ const QColor chosenOption = Qt::blue;
 const QColor fieldBackground(0xE0, 0xE0, 0xE0);
 } // namespace
 
-class frmsintoniatoro : public CalcWindow {
+class frmsintoniatoro : public ToroidWindow {
 public:
-    frmsintoniatoro() : CalcWindow("frmsintoniatoro", "BOBINE DI SINTONIA CON NUCLEI TOROIDALI ")
+    frmsintoniatoro() : ToroidWindow("frmsintoniatoro", "BOBINE DI SINTONIA CON NUCLEI TOROIDALI ", "SELEZIONARE IL TOROIDE")
     {
         setSizeTwips(9480, 7080);
-        setForeColor(lblhelp1, Qt::red);
         setForeColor(lblpunto, Qt::red);
-        setFontStyle(lbldimensioni, 8.5, true);
-        Line1->setFrameShape(QFrame::HLine);
-        Line1->setFrameShadow(QFrame::Sunken);
         Frame2->setToolTip("EFFETTUARE UNA SCELTA");
         for (int i : {0, 1, 2})
             setFontStyle(lblinput(i), 8.5, true);
@@ -130,13 +127,6 @@ private:
         lblspire->setText("OCCORRONO " + formatFixed(N, 1) + " SPIRE");
     }
 
-    Combo* cmbnucleo = combo("cmbnucleo", {360, 300, 2520, 330}, nullptr, true);
-    Label* lblhelp1 = label("lblhelp1", "SELEZIONARE IL TOROIDE", {3120, 345, 4200, 255});
-    Label* lbldimensioni = label("lbldimensioni", QString(), {360, 840, 8760, 255});
-    Frame* Frame1 = frame("Frame1", " CODICE COLORI IN BASE ALLA MISCELA ", {360, 1260, 8760, 1140});
-    Label* lblcolor = label("lblcolor", QString(), {180, 330, 8400, 255}, Frame1);
-    Label* Line1 = label("Line1", QString(), {180, 630, 8400, 30}, Frame1);
-    Label* lblcolore = label("lblcolore", QString(), {180, 750, 8400, 255}, Frame1);
     Frame* Frame2 = frame("Frame2", "dati conosciuti", {360, 2580, 3120, 1500});
     OptionGroup& Option1 = options("Option1",
                                    {{0, modes[0].option, {180, 330, 2820, 330}},
