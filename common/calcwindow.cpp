@@ -187,7 +187,8 @@ Label* CalcWindow::resultLabel(const QString& name, Twips at, QWidget* parent)
 
 void CalcWindow::showAsResult(Label* l)
 {
-    l->setFrameShape(QFrame::Panel);
+    // A thin sunken edge all round, drawn by the style as it draws a text field.
+    l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     l->setIndent(4);
