@@ -185,17 +185,12 @@ void ScenarioRunner::fail(int line, const QString& expected, const QString& foun
 void ScenarioRunner::startCase(const QString& name, int line)
 {
     caseLine_ = line;
-    WindowManager& manager = WindowManager::instance();
-    manager.closeAll();
-    settle();
-    messages_.clear();
-    quitRequested_ = false;
     caseName_ = name;
     inCase_ = true;
     caseFailed_ = false;
-    CalcWindow* main = createMainWindow();
-    manager.show(main, ShowAs::Modeless, nullptr);
-    settle();
+    CalcWindow* main = freshMainWindow();
+    messages_.clear();
+    quitRequested_ = false;
     makeCurrent(main);
 }
 

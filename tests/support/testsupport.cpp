@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "common/controls.h"
+#include "common/windowmanager.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -98,4 +99,15 @@ void typeText(QLineEdit* field, const QString& text)
         sendKey(field, c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown), QString(c));
         settle();
     }
+}
+
+CalcWindow* freshMainWindow()
+{
+    WindowManager& manager = WindowManager::instance();
+    manager.closeAll();
+    settle();
+    CalcWindow* main = createMainWindow();
+    manager.show(main, ShowAs::Modeless, nullptr);
+    settle();
+    return main;
 }

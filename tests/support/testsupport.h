@@ -8,6 +8,7 @@
 
 #include <deque>
 
+class CalcWindow;
 class QApplication;
 class QLineEdit;
 class QWidget;
@@ -42,5 +43,7 @@ void sendKey(QWidget* target, int key, const QString& text);
 // Selects all the text of a field, then types the new text one character at a time (an empty text
 // deletes the selection), letting events settle after each character. Stops if the field goes away.
 void typeText(QLineEdit* field, const QString& text);
+// Every window closed, then a fresh main window on screen: the start of a test.
+CalcWindow* freshMainWindow();
 // Lets deferred deletions and pending events run, as the event loop would between two user actions.
 void settle();

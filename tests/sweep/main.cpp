@@ -67,10 +67,7 @@ void checkMessages(RecordingMessages& messages, const QString& form, const QStri
 void sweep(const QString& form, RecordingMessages& messages, int* messageCount)
 {
     WindowManager& manager = WindowManager::instance();
-    manager.closeAll();
-    settle();
-    CalcWindow* main = createMainWindow();
-    manager.show(main, ShowAs::Modeless, nullptr);
+    CalcWindow* main = freshMainWindow();
     const int internalBefore = HandlerContext::internalErrors();
     QPointer<CalcWindow> window = manager.open(form, menuShowing(form).value_or(ShowAs::Modeless), main);
     settle();

@@ -109,9 +109,7 @@ private slots:
     void init()
     {
         RegionalSettings::use(RegionalSettings::italian());
-        manager.closeAll();
-        settle();
-        manager.show(createMainWindow(), ShowAs::Modeless, nullptr);
+        freshMainWindow();
         messages->clear();
         journal.clear();
         quits = 0;

@@ -99,7 +99,7 @@ private slots:
     {
         messages = new RecordingMessages;
         WindowManager::instance().setQuitHandler([] {});
-        WindowManager::instance().show(createMainWindow(), ShowAs::Modeless, nullptr);
+        freshMainWindow();
     }
     void cleanupTestCase()
     {
